@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing orgola_s need, when any is
+# missing: as root directly, otherwise through sudo.
+set -euo pipefail
+
+packages=(
+    g++ make cmake              # compiler and build
+    qt6-base-dev                # Qt 6 Widgets (and its platform plugins)
+    fonts-ipafont-gothic        # a Japanese proportional gothic for the window's texts
+    libgtest-dev                # tests
+    libbenchmark-dev            # benchmarks
+    clang-format                # the source format check
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"

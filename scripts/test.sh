@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, checks the source format, then builds and runs every test, in the
+# default build and in the build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$source_dir"
+
+bash scripts/setup.sh
+
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+for preset in default sanitize; do
+    echo "== $preset build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" --parallel 2
+done

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Error.h"
+#include "TempFolder.h"
+#include "TextFile.h"
+
+namespace orgola {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::size_t openDescriptorCount() {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                      std::filesystem::directory_iterator{}));
+}
+
+int fileErrorCode(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const Error& error) {
+        EXPECT_EQ(error.kind(), Error::Kind::File);
+        return error.code();
+    }
+    ADD_FAILURE() << "no error was raised";
+    return 0;
+}
+
+struct LineCase {
+    std::string bytes;
+    Lines lines;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.bytes);
+}
+
+class ReadTextLines : public testing::TestWithParam<LineCase> {};
+
+TEST_P(ReadTextLines, SplitsAtLineFeeds) {
+    test::TempFolder folder;
+    test::writeBytes(folder.file("f.txt"), GetParam().bytes);
+    EXPECT_EQ(readTextLines(folder.file("f.txt"), 13), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadTextLines,
+    testing::Values(LineCase{"", {}}, LineCase{"\r\n", {""}}, LineCase{"a\r\nb\r\n", {"a", "b"}},
+                    LineCase{"a\nb", {"a", "b"}},  // LF alone, no final line end
+                    LineCase{"a\rb\r\n", {"ab"}},  // a CR inside a line is dropped
+                    LineCase{"a\rb\rc", {"abc"}},  // CR-only line ends are no ends
+                    LineCase{"\r\r\n\n", {"", ""}}, LineCase{"\x90\xdd\x92\xe8\r\n", {"設定"}},
+                    LineCase{
+                        "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n13\r\n"
+                        "14\r\n15\r\n",
+                        {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}}));
+
+TEST(ReadTextLines, ReadsLinesLongerThanItsBuffer) {
+    test::TempFolder folder;
+    const std::string longLine(1'000'000, 'x');
+    test::writeBytes(folder.file("f.txt"), longLine + "\r\nend");
+    EXPECT_EQ(readTextLines(folder.file("f.txt"), 13), (Lines{longLine, "end"}));
+}
+
+TEST(ReadTextLines, ReportsWhyAFileCannotBeRead) {
+    test::TempFolder folder;
+    const std::size_t descriptors = openDescriptorCount();
+    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("missing.ini"), 13); }), 2);
+    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("no/such.ini"), 13); }), 3);
+    std::filesystem::create_directory(folder.file("folder.ini"));
+    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("folder.ini"), 13); }), 5);
+    EXPECT_EQ(openDescriptorCount(), descriptors);
+}
+
+TEST(ReadTextLines, ReportsAnUnreadableFileAsAccessDenied) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    test::TempFolder folder;
+    test::writeBytes(folder.file("locked.ini"), "745\r\n");
+    ::chmod(folder.file("locked.ini").c_str(), 0);
+    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("locked.ini"), 13); }), 5);
+}
+
+TEST(WriteTextFile, WritesCodePage932WithCrLf) {
+    test::TempFolder folder;
+    test::writeBytes(folder.file("f.txt"), std::string(500, 'o'));  // longer: must not remain
+    writeTextFile(folder.file("f.txt"), {"設定", "", "a〜b"});
+    EXPECT_EQ(test::readBytes(folder.file("f.txt")), "\x90\xdd\x92\xe8\r\n\r\na?b\r\n");
+    EXPECT_EQ(folder.names(), Lines{"f.txt"});
+}
+
+TEST(WriteTextFile, KeepsThePermissionsAndLinkOfTheFileItReplaces) {
+    test::TempFolder folder;
+    test::writeBytes(folder.file("real.ini"), "old\r\n");
+    ::chmod(folder.file("real.ini").c_str(), 0640);
+    std::filesystem::create_symlink("real.ini", folder.file("link.ini"));
+
+    writeTextFile(folder.file("link.ini"), {"new"});
+
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.ini")));
+    EXPECT_EQ(test::readBytes(folder.file("real.ini")), "new\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.file("real.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(folder.names(), (Lines{"link.ini", "real.ini"}));
+}
+
+struct WriteFailure {
+    const char* name;
+    const char* message;
+};
+
+// Each failure names what a Windows user would read, leaves what was there and no handle open.
+TEST(WriteTextFile, FailsWithTheWindowsMessageAndChangesNothing) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.file("upload.bat"));
+    test::writeBytes(folder.file("readonly.ini"), "old\r\n");
+    ::chmod(folder.file("readonly.ini").c_str(), 0444);
+    const std::size_t descriptors = openDescriptorCount();
+
+    const WriteFailure failures[] = {
+        {"no/such/folder.ini", "不正なファイル名です"},
+        {"upload.bat", "ファイルへのアクセスが拒否されました"},  // a folder stands there
+        {"readonly.ini", "ファイルへのアクセスが拒否されました"},
+    };
+    for (const auto& failure : failures) {
+        EXPECT_EQ(test::errorMessageOf([&] { writeTextFile(folder.file(failure.name), {"x"}); }),
+                  failure.message)
+            << failure.name;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("upload.bat")));
+    EXPECT_EQ(test::readBytes(folder.file("readonly.ini")), "old\r\n");
+    EXPECT_EQ(folder.names(), (Lines{"readonly.ini", "upload.bat"}));
+    EXPECT_EQ(openDescriptorCount(), descriptors);
+}
+
+TEST(WriteTextFile, ReportsAFullDevice) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    EXPECT_EQ(test::errorMessageOf([] { writeTextFile("/dev/full", {"x"}); }),
+              "ディスクがいっぱいです");
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+}
+
+// A file size limit makes the write fail half-way, as a full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t previousHandler_;
+};
+
+TEST(WriteTextFile, AFailedWriteKeepsThePreviousFileWhole) {
+    test::TempFolder folder;
+    const std::string previous = "745\r\n210\r\n283\r\n172\r\n";
+    test::writeBytes(folder.file("orgola_s.ini"), previous);
+    const std::size_t descriptors = openDescriptorCount();
+    {
+        FileSizeLimit limit(10);
+        EXPECT_EQ(test::errorMessageOf(
+                      [&] { writeTextFile(folder.file("orgola_s.ini"), {std::string(100, '9')}); }),
+                  "ディスクがいっぱいです");
+    }
+    EXPECT_EQ(test::readBytes(folder.file("orgola_s.ini")), previous);
+    EXPECT_EQ(folder.names(), Lines{"orgola_s.ini"});
+    EXPECT_EQ(openDescriptorCount(), descriptors);
+
+    // The failure blocks nothing: the next write goes through.
+    writeTextFile(folder.file("orgola_s.ini"), {"1"});
+    EXPECT_EQ(test::readBytes(folder.file("orgola_s.ini")), "1\r\n");
+}
+
+TEST(WriteTextFile, AFolderWithoutWriteAccessIsDenied) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into every folder";
+    }
+    test::TempFolder folder;
+    ::chmod(folder.path().c_str(), 0555);
+    EXPECT_EQ(fileErrorCode([&] { writeTextFile(folder.file("orgola_s.ini"), {"x"}); }), 5);
+}
+
+}  // namespace
+}  // namespace orgola
