@@ -28,7 +28,7 @@ std::string fileMessage(int code) {
 }  // namespace
 
 Error::Error(Kind kind, int code, const std::string& message)
-    : std::runtime_error(message), kind_(kind), code_(code), message_(message) {}
+    : kind_(kind), code_(code), message_(message) {}
 
 Error Error::notInteger(std::string_view text) {
     return Error(Kind::NotInteger, 0, "'" + std::string(text) + "' は整数ではありません");

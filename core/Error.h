@@ -1,6 +1,6 @@
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -8,7 +8,7 @@ namespace orgola {
 
 // The one error the system raises. It carries the message the user sees in the error box;
 // for file errors it also carries the Windows-style error code the message was chosen by.
-class Error : public std::runtime_error {
+class Error : public std::exception {
 public:
     enum class Kind { NotInteger, NotFloat, File };
 
@@ -24,13 +24,14 @@ public:
     // The file error code; 0 for conversion errors.
     int code() const { return code_; }
     const std::string& message() const { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
 
 private:
     Error(Kind kind, int code, const std::string& message);
 
     Kind kind_;
     int code_;
-    std::string message_;  // whole, even where a typed text holds a NUL
+    std::string message_;
 };
 
 // The text of the error box for a message: a full stop is appended unless the message is empty

@@ -7,7 +7,7 @@ cd "$source_dir"
 
 bash scripts/setup.sh
 
-git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+find app bench core script settings tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 for preset in default sanitize; do
     echo "== $preset build"

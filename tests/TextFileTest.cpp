@@ -153,6 +153,14 @@ TEST(WriteTextFile, ReportsAFullDevice) {
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
+TEST(TextFile, APipeWithoutAPeerNeverHangs) {
+    test::TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("orgola_s.ini").c_str(), 0600), 0);
+    EXPECT_EQ(readTextLines(folder.file("orgola_s.ini"), 13), Lines{});
+    EXPECT_EQ(test::errorMessageOf([&] { writeTextFile(folder.file("orgola_s.ini"), {"x"}); }),
+              "I/O エラー (" + std::to_string(10000 + ENXIO) + ")");
+}
+
 // A file size limit makes the write fail half-way, as a full disk does.
 class FileSizeLimit {
 public:

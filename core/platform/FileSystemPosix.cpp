@@ -67,9 +67,18 @@ void writeAll(int descriptor, std::string_view bytes) {
     }
 }
 
+// Opens without waiting for the other end of a pipe, which may never come, then blocks as usual.
+int openWithoutWaiting(const std::string& path, int flags) {
+    const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    }
+    return descriptor;
+}
+
 // Writes to something that is no regular file (a device, a pipe), which cannot be replaced.
 void writeInPlace(const std::string& path, std::string_view bytes) {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int descriptor = openWithoutWaiting(path, O_WRONLY | O_TRUNC);
     if (descriptor < 0) {
         throwFileError(errno, path);
     }
@@ -124,8 +133,7 @@ std::string currentDirectory() {
     return buffer.data();
 }
 
-FileReader::FileReader(const std::string& path)
-    : descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+FileReader::FileReader(const std::string& path) : descriptor_(openWithoutWaiting(path, O_RDONLY)) {
     if (descriptor_ < 0) {
         throwFileError(errno, path);
     }
