@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../Error.h"
+#include "Error.h"
 #include "ErrnoCodes.h"
 #include "FileSystem.h"
 
