@@ -23,7 +23,6 @@ bool isDigit(char c) {
 struct FloatSyntax {
     std::string number;
     long long magnitude = 0;
-    bool hasNonZeroDigit = false;
 };
 
 std::optional<FloatSyntax> checkFloatSyntax(std::string_view text) {
@@ -43,13 +42,12 @@ std::optional<FloatSyntax> checkFloatSyntax(std::string_view text) {
     }
     long long digits = 0;
     long long integerDigits = 0;
-    long long firstNonZero = 0;  // index among the mantissa's digits
+    long long firstNonZero = -1;  // index among the mantissa's digits
     bool inFraction = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            if (c != '0' && !result.hasNonZeroDigit) {
-                result.hasNonZeroDigit = true;
+            if (c != '0' && firstNonZero < 0) {
                 firstNonZero = digits;
             }
             ++digits;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Error.h"
 #include "ErrnoCodes.h"
+#include "Error.h"
 #include "FileSystem.h"
 
 namespace orgola::platform {
