@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "CaughtError.h"
 #include "DelayDisplay.h"
 #include "Error.h"
 #include "EvenSeconds.h"
-#include "TempFolder.h"
 
 namespace orgola {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "CaughtError.h"
 #include "Error.h"
 #include "IntegerText.h"
-#include "TempFolder.h"
 
 namespace orgola {
 namespace {

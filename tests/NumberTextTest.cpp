@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "CaughtError.h"
 #include "Error.h"
 #include "NumberText.h"
-#include "TempFolder.h"
 
 namespace orgola {
 namespace {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "BaseDirectory.h"
+#include "CaughtError.h"
 #include "Error.h"
 #include "SettingsFile.h"
 #include "TempFolder.h"

@@ -10,10 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "Error.h"
-
 namespace orgola::test {
 
 // A fresh folder for one test, removed with everything in it afterwards.
@@ -60,18 +56,6 @@ inline std::string readBytes(const std::string& path) {
 inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
-}
-
-// Runs body and gives the message of the orgola::Error it throws; fails when it throws none.
-template <typename Body>
-std::string errorMessageOf(Body&& body) {
-    try {
-        body();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    ADD_FAILURE() << "no error was raised";
-    return {};
 }
 
 }  // namespace orgola::test

@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "CaughtError.h"
 #include "Error.h"
 #include "TempFolder.h"
 #include "TextFile.h"
@@ -22,17 +22,6 @@ std::size_t openDescriptorCount() {
     return static_cast<std::size_t>(
         std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
                       std::filesystem::directory_iterator{}));
-}
-
-int fileErrorCode(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const Error& error) {
-        EXPECT_EQ(error.kind(), Error::Kind::File);
-        return error.code();
-    }
-    ADD_FAILURE() << "no error was raised";
-    return 0;
 }
 
 struct LineCase {
@@ -74,10 +63,10 @@ TEST(ReadTextLines, ReadsLinesLongerThanItsBuffer) {
 TEST(ReadTextLines, ReportsWhyAFileCannotBeRead) {
     test::TempFolder folder;
     const std::size_t descriptors = openDescriptorCount();
-    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("missing.ini"), 13); }), 2);
-    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("no/such.ini"), 13); }), 3);
+    EXPECT_EQ(test::fileErrorCode([&] { readTextLines(folder.file("missing.ini"), 13); }), 2);
+    EXPECT_EQ(test::fileErrorCode([&] { readTextLines(folder.file("no/such.ini"), 13); }), 3);
     std::filesystem::create_directory(folder.file("folder.ini"));
-    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("folder.ini"), 13); }), 5);
+    EXPECT_EQ(test::fileErrorCode([&] { readTextLines(folder.file("folder.ini"), 13); }), 5);
     EXPECT_EQ(openDescriptorCount(), descriptors);
 }
 
@@ -88,7 +77,7 @@ TEST(ReadTextLines, ReportsAnUnreadableFileAsAccessDenied) {
     test::TempFolder folder;
     test::writeBytes(folder.file("locked.ini"), "745\r\n");
     ::chmod(folder.file("locked.ini").c_str(), 0);
-    EXPECT_EQ(fileErrorCode([&] { readTextLines(folder.file("locked.ini"), 13); }), 5);
+    EXPECT_EQ(test::fileErrorCode([&] { readTextLines(folder.file("locked.ini"), 13); }), 5);
 }
 
 TEST(WriteTextFile, WritesCodePage932WithCrLf) {
@@ -207,7 +196,7 @@ TEST(WriteTextFile, AFolderWithoutWriteAccessIsDenied) {
     }
     test::TempFolder folder;
     ::chmod(folder.path().c_str(), 0555);
-    EXPECT_EQ(fileErrorCode([&] { writeTextFile(folder.file("orgola_s.ini"), {"x"}); }), 5);
+    EXPECT_EQ(test::fileErrorCode([&] { writeTextFile(folder.file("orgola_s.ini"), {"x"}); }), 5);
 }
 
 }  // namespace
