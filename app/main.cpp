@@ -1,14 +1,15 @@
 #include <QApplication>
-#include <QWidget>
 
-// The settings window comes here; until then the program opens its empty window.
+#include "ApplicationTitle.h"
+#include "FontFallbacks.h"
+#include "ModalInteraction.h"
+#include "Unit1.h"
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QString::fromUtf8("orgola\u3000設定"));
-    window.setStyleSheet("background-color: rgb(255, 255, 221);");
-    window.move(283, 172);
-    window.resize(745, 210);
-    window.show();
+    installFontFallbacks();
+    ModalInteraction interaction;
+    TForm1 Form1(applicationTitle(QCoreApplication::applicationFilePath()), interaction);
+    Form1.show();
     return QApplication::exec();
 }

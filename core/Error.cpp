@@ -25,17 +25,25 @@ std::string fileMessage(int code) {
     }
 }
 
+// "'<text>'" followed by the rest of the message.
+std::string quoted(std::string_view text, std::string_view rest) {
+    std::string message;
+    message.reserve(text.size() + rest.size() + 2);
+    message.append("'").append(text).append("'").append(rest);
+    return message;
+}
+
 }  // namespace
 
 Error::Error(Kind kind, int code, const std::string& message)
     : kind_(kind), code_(code), message_(message) {}
 
 Error Error::notInteger(std::string_view text) {
-    return Error(Kind::NotInteger, 0, "'" + std::string(text) + "' は整数ではありません");
+    return Error(Kind::NotInteger, 0, quoted(text, " は整数ではありません"));
 }
 
 Error Error::notFloat(std::string_view text) {
-    return Error(Kind::NotFloat, 0, "'" + std::string(text) + "' は浮動小数点数ではありません");
+    return Error(Kind::NotFloat, 0, quoted(text, " は浮動小数点数ではありません"));
 }
 
 Error Error::file(int code) {

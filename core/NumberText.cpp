@@ -154,14 +154,18 @@ std::string formatNumber(double value) {
                 result += digits.substr(0, integerLength) + "." + digits.substr(integerLength);
             }
         } else {
-            result += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+            result += "0.";
+            result.append(static_cast<std::size_t>(-exponent - 1), '0');
+            result += digits;
         }
     } else {
         result += digits.substr(0, 1);
         if (digits.size() > 1) {
-            result += "." + digits.substr(1);
+            result += '.';
+            result.append(digits, 1);
         }
-        result += "E" + std::to_string(exponent);
+        result += 'E';
+        result += std::to_string(exponent);
     }
     return result;
 }

@@ -5,5 +5,5 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 bash "$source_dir/scripts/setup.sh"
-(cd "$source_dir" && cmake --preset default >/dev/null && cmake --build --preset default)
-exec "$source_dir/build/default/orgola_s"
+(cd "$source_dir" && cmake --preset release >/dev/null && cmake --build --preset release)
+exec "$source_dir/build/release/orgola_s"

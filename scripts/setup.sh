@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing orgola_s need, when any is
-# missing: as root directly, otherwise through sudo.
+# Installs the Debian packages that building and running orgola_s need, when any is missing:
+# as root directly, otherwise through sudo. "tests" adds what the tests need, "screenshot" what
+# scripts/screenshot.sh needs.
 set -euo pipefail
 
 packages=(
     g++ make cmake              # compiler and build
     qt6-base-dev                # Qt 6 Widgets (and its platform plugins)
     fonts-ipafont-gothic        # a Japanese proportional gothic for the window's texts
-    libgtest-dev                # tests
-    libbenchmark-dev            # benchmarks
-    clang-format                # the source format check
 )
+for group in "$@"; do
+    case "$group" in
+        tests)
+            packages+=(
+                libgtest-dev            # tests
+                libbenchmark-dev        # benchmarks
+                clang-format            # the source format check
+                xvfb openbox            # a virtual display with a window manager
+            ) ;;
+        screenshot) packages+=(xvfb openbox imagemagick) ;;
+        *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

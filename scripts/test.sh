@@ -5,7 +5,7 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$source_dir"
 
-bash scripts/setup.sh
+bash scripts/setup.sh tests
 
 find app bench core script settings tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
