@@ -46,6 +46,10 @@ Error Error::notFloat(std::string_view text) {
     return Error(Kind::NotFloat, 0, quoted(text, " は浮動小数点数ではありません"));
 }
 
+Error Error::unsafeText(std::string_view text) {
+    return Error(Kind::UnsafeText, 0, quoted(text, " には使えない文字が含まれています"));
+}
+
 Error Error::file(int code) {
     return Error(Kind::File, code, fileMessage(code));
 }

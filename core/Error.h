@@ -10,12 +10,14 @@ namespace orgola {
 // for file errors it also carries the Windows-style error code the message was chosen by.
 class Error : public std::exception {
 public:
-    enum class Kind { NotInteger, NotFloat, File };
+    enum class Kind { NotInteger, NotFloat, File, UnsafeText };
 
     // "'<text>' は整数ではありません"
     static Error notInteger(std::string_view text);
     // "'<text>' は浮動小数点数ではありません"
     static Error notFloat(std::string_view text);
+    // "'<text>' には使えない文字が含まれています": text that would change a command line.
+    static Error unsafeText(std::string_view text);
     // The file error for a Windows error code (2, 3, 4, 5, 100, 101, 106 have their own text,
     // every other code reads "I/O エラー (<code>)").
     static Error file(int code);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "CommandLineText.h"
+#include "Error.h"
 #include "EvenSeconds.h"
 #include "IntegerText.h"
 #include "NumberText.h"
@@ -109,6 +111,11 @@ void appendCompileLine(std::string& buffer, Settings& settings) {
     // Without a delay the melody repeats from the start; with one, the repeat count ends it.
     const bool noDelay = parseInteger(settings.delay) == 0;
     buffer += noDelay ? " -DSTART_REPEAT_NUM=" : " -DEND_REPEAT_NUM=";
+    // The count goes into the line as typed, but must not add commands to a script the user
+    // runs without reading it.
+    if (!isPlainCommandLineText(settings.repeatCount)) {
+        throw Error::unsafeText(settings.repeatCount);
+    }
     buffer += settings.repeatCount;
 
     const EvenSeconds rounded = roundToEvenSeconds(settings.delay);

@@ -227,5 +227,60 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"2147483647", "'2147483648' は整数ではありません", "2147483648",
                     "avr-gcc -Os -mmcu=attiny2313 -DEND_REPEAT_NUM=1"}));
 
+// The repeat count may not carry commands into the script: a character with a meaning on a
+// cmd.exe command line stops the script before the count goes in, and before the delay is
+// rounded.
+struct RepeatCountCase {
+    std::string repeatCount;
+    bool accepted;
+};
+
+void PrintTo(const RepeatCountCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.repeatCount);
+}
+
+class UploadScriptRepeatCount : public testing::TestWithParam<RepeatCountCase> {};
+
+TEST_P(UploadScriptRepeatCount, GoesInUnchangedOnlyWhenPlain) {
+    const std::string& count = GetParam().repeatCount;
+    test::TempFolder folder;
+    Settings settings = withDelay(count.c_str(), "13");
+    settings.repeatCount = count;  // may hold a NUL
+    std::string buffer;
+    if (GetParam().accepted) {
+        assembleUploadScript(settings, buffer);
+        EXPECT_NE(
+            compileLineOf(buffer).find(" -DEND_REPEAT_NUM=" + count + " -DFIXED_DOWN_TIMER_SEC=6"),
+            std::string::npos);
+        EXPECT_EQ(settings.delay, "12");
+        return;
+    }
+    EXPECT_EQ(test::errorMessageOf([&] { assembleUploadScript(settings, buffer); }),
+              "'" + count + "' には使えない文字が含まれています");
+    EXPECT_TRUE(buffer.ends_with("avr-gcc -Os -mmcu=attiny2313 -DEND_REPEAT_NUM=")) << buffer;
+    EXPECT_EQ(settings.delay, "13");  // not rounded yet
+}
+
+std::vector<RepeatCountCase> repeatCountCases() {
+    std::vector<RepeatCountCase> cases;
+    for (const char* metacharacter :
+         {"&", "|", "<", ">", "^", "%", "\"", "\r", "\n", "\t", "\x01", "\x1b", "\x7f"}) {
+        cases.push_back({metacharacter, false});
+        cases.push_back({std::string("1") + metacharacter + "2", false});
+    }
+    cases.push_back({std::string("1\0", 2), false});
+    for (const char* refused :
+         {"1 & del /q *.*", "1 | curl example.com", "%PATH%", "1\" x", "1 > NUL"}) {
+        cases.push_back({refused, false});
+    }
+    for (const char* plain : {"", "1", "12345678901234567890", "abc", "x9", "2.5", "1 2", " 3 ",
+                              "-1", "(1)", "!x!", "３回"}) {
+        cases.push_back({plain, true});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UploadScriptRepeatCount, testing::ValuesIn(repeatCountCases()));
+
 }  // namespace
 }  // namespace orgola

@@ -114,6 +114,29 @@ INSTANTIATE_TEST_SUITE_P(
                                  "avr-gcc -Os -mmcu=attiny2313"}),
     [](const auto& info) { return info.param.name; });
 
+TEST_F(WindowTest, SetRefusesARepeatCountThatWouldAddCommandsToTheScript) {
+    writeSettings(settingsLines("1 & echo owned", "13"));
+    start();
+    const std::string settingsBefore = readBytes(settingsPath());
+
+    click("Panel2");
+
+    EXPECT_EQ(
+        interaction.summary(),
+        std::vector<std::string>{"error: '1 & echo owned' には使えない文字が含まれています."});
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(exists(scriptPath()));
+    EXPECT_EQ(readBytes(settingsPath()), settingsBefore);
+    EXPECT_EQ(field("Ejikan")->text().toStdString(), "13");  // refused before the rounding
+    EXPECT_TRUE(caption("Label2").endsWith("-DEND_REPEAT_NUM="));
+
+    // Mended, the same window writes the script.
+    field("Ekai")->setText("1");
+    click("Panel2");
+    EXPECT_TRUE(exists(scriptPath()));
+    EXPECT_FALSE(form->isVisible());
+}
+
 TEST_F(WindowTest, SetThatCannotWriteTheScriptKeepsTheRoundedDelayAndTheWindow) {
     writeSettings(settingsLines("1", "13"));
     start();
