@@ -25,11 +25,28 @@ std::string fileMessage(int code) {
     }
 }
 
+// A text longer than this is quoted as its beginning and "…", so that a damaged settings file
+// cannot fill the error box with megabytes.
+constexpr std::size_t kMaxQuotedBytes = 256;
+
 // "'<text>'" followed by the rest of the message.
 std::string quoted(std::string_view text, std::string_view rest) {
+    std::string_view shown = text;
+    if (text.size() > kMaxQuotedBytes) {
+        std::size_t end = kMaxQuotedBytes;
+        // Cut before a character, not inside one (UTF-8 continuation bytes are 10xxxxxx).
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        shown = text.substr(0, end);
+    }
     std::string message;
-    message.reserve(text.size() + rest.size() + 2);
-    message.append("'").append(text).append("'").append(rest);
+    message.reserve(shown.size() + rest.size() + 5);
+    message.append("'").append(shown);
+    if (shown.size() < text.size()) {
+        message.append("…");
+    }
+    message.append("'").append(rest);
     return message;
 }
 

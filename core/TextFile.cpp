@@ -29,7 +29,7 @@ std::vector<std::string> readTextLines(const std::string& path, std::size_t maxL
                 lineStarted = false;
             } else {
                 lineStarted = true;
-                if (c != '\r') {
+                if (c != '\r' && line.size() < kMaxLineBytes) {
                     line += c;
                 }
             }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running orgola_s need, when any is missing:
-# as root directly, otherwise through sudo. "tests" adds what the tests need, "screenshot" what
-# scripts/screenshot.sh needs.
+# as root directly, otherwise through sudo. "tests" adds what the tests need, "fuzz" what
+# scripts/fuzz.sh needs, "screenshot" what scripts/screenshot.sh needs.
 set -euo pipefail
 
 packages=(
@@ -18,6 +18,7 @@ for group in "$@"; do
                 clang-format            # the source format check
                 xvfb openbox            # a virtual display with a window manager
             ) ;;
+        fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and the sanitizers' runtime
         screenshot) packages+=(xvfb openbox imagemagick) ;;
         *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
     esac

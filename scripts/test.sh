@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the source format, then builds and runs every test, in the
-# default build and in the build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# default build and in the build with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# runs each fuzz target for a minute.
 set -euo pipefail
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$source_dir"
 
-bash scripts/setup.sh tests
+bash scripts/setup.sh tests fuzz
 
-find app bench core script settings tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+find app bench core fuzz script settings tests -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 for preset in default sanitize; do
     echo "== $preset build"
@@ -15,3 +16,6 @@ for preset in default sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset" --parallel 2
 done
+
+echo "== fuzzing"
+bash scripts/fuzz.sh "${ORGOLA_FUZZ_SECONDS:-60}"

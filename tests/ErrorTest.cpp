@@ -70,6 +70,32 @@ TEST(ErrorBoxText, ShowsTheConversionErrorsWithAFullStop) {
     EXPECT_EQ(errorBoxText(Error::notFloat("$1").message()), "'$1' は浮動小数点数ではありません.");
 }
 
+// A text is quoted whole up to 256 bytes; a longer one as its beginning and "…", cut between
+// characters.
+struct QuotedCase {
+    std::string text;
+    std::string quoted;
+};
+
+class ConversionErrorQuote : public testing::TestWithParam<QuotedCase> {};
+
+TEST_P(ConversionErrorQuote, KeepsTheMessageShort) {
+    EXPECT_EQ(Error::notInteger(GetParam().text).message(),
+              "'" + GetParam().quoted + "' は整数ではありません");
+    EXPECT_EQ(Error::unsafeText(GetParam().text).message(),
+              "'" + GetParam().quoted + "' には使えない文字が含まれています");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ConversionErrorQuote,
+    testing::Values(QuotedCase{std::string(256, '9'), std::string(256, '9')},
+                    QuotedCase{std::string(257, '9'), std::string(256, '9') + "…"},
+                    QuotedCase{std::string(10'000'000, '9'), std::string(256, '9') + "…"},
+                    // 255 bytes, then a three-byte character that would be cut: left out whole.
+                    QuotedCase{std::string(255, 'a') + "設定", std::string(255, 'a') + "…"},
+                    QuotedCase{std::string(254, 'a') + "設", std::string(254, 'a') + "…"},
+                    QuotedCase{std::string(253, 'a') + "設", std::string(253, 'a') + "設"}));
+
 struct ErrnoCase {
     int errnoValue;
     bool folderExists;

@@ -53,6 +53,19 @@ INSTANTIATE_TEST_SUITE_P(
                         "14\r\n15\r\n",
                         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}}));
 
+TEST(ReadTextLines, KeepsTheFirstMebibyteOfAHugeLine) {
+    test::TempFolder folder;
+    std::string huge(3 * kMaxLineBytes, '7');
+    huge[kMaxLineBytes - 1] = '1';
+    huge[kMaxLineBytes] = '2';
+    test::writeBytes(folder.file("f.txt"), huge + "\r\nend\r\n");
+    const Lines lines = readTextLines(folder.file("f.txt"), 13);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), kMaxLineBytes);
+    EXPECT_EQ(lines[0].back(), '1');
+    EXPECT_EQ(lines[1], "end");
+}
+
 TEST(ReadTextLines, ReadsLinesLongerThanItsBuffer) {
     test::TempFolder folder;
     const std::string longLine(1'000'000, 'x');
