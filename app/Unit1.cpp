@@ -262,10 +262,12 @@ void TForm1::updateTabStops() {
     }
 }
 
+// The focus starts on the first tab stop: the checked trigger option, or the repeat count when
+// the checked one is the hidden option.
 void TForm1::focusFirstTabStop() {
-    for (QWidget* control :
-         {static_cast<QWidget*>(ui->RBakarui), static_cast<QWidget*>(ui->RBkurai),
-          static_cast<QWidget*>(ui->RBsinai), static_cast<QWidget*>(ui->Ekai)}) {
+    const std::initializer_list<QWidget*> tabOrder = {ui->RBakarui, ui->RBkurai, ui->RBsinai,
+                                                      ui->Ekai};
+    for (QWidget* control : tabOrder) {
         if ((control->focusPolicy() & Qt::TabFocus) != 0 && !control->isHidden()) {
             control->setFocus(Qt::OtherFocusReason);
             return;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPoint>
 #include <QScrollArea>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,7 +12,6 @@ namespace Ui {
 class TForm1;
 }
 class QLabel;
-class QRadioButton;
 class UserInteraction;
 
 // The settings window. Its controls hold every setting; the handlers read them straight from
