@@ -35,6 +35,3 @@ for target in "${targets[@]}"; do
         exit 1
     fi
 done
-        exit 1
-    fi
-done
