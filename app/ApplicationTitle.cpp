@@ -1,5 +1,7 @@
 #include "ApplicationTitle.h"
 
+#include <algorithm>
+
 QString applicationTitle(const QString& executablePath) {
     const qsizetype folderEnd =
         std::max(executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'));

@@ -26,7 +26,6 @@ public:
 }  // namespace
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
-    setAttribute(Qt::WA_InputMethodEnabled, false);
     setValidator(new FirstLineOnly(this));
 }
 

@@ -69,8 +69,7 @@ TForm1::TForm1(const QString& applicationTitle, UserInteraction& interaction, QW
                 EjikanExit();
             }
         });
-    for (QRadioButton* option : {ui->RBakarui, ui->RBkurai, ui->RBsinai, ui->RB2313, ui->RB45,
-                                 ui->RBtomori, ui->RBhidaspx}) {
+    for (QRadioButton* option : options()) {
         connect(option, &QRadioButton::toggled, this, &TForm1::updateTabStops);
     }
 
@@ -152,12 +151,18 @@ void TForm1::ini_hozon() {
     orgola::saveSettings(baseDirectory_ + orgola::kSettingsFileName, currentSettings());
 }
 
-bool TForm1::runHandler(const std::function<void()>& body) {
+void TForm1::runHandler(const std::function<void()>& body) {
     // Before the window is shown (start-up) the box stands on its own.
-    return ::runHandler(interaction_, isVisible() ? this : nullptr, applicationTitle_, body);
+    ::runHandler(interaction_, isVisible() ? this : nullptr, applicationTitle_, body);
 }
 
 // Controls and settings
+
+// The options of all three groups.
+std::array<QRadioButton*, 7> TForm1::options() const {
+    return {ui->RBakarui, ui->RBkurai,  ui->RBsinai,  ui->RB2313,
+            ui->RB45,     ui->RBtomori, ui->RBhidaspx};
+}
 
 orgola::Settings TForm1::currentSettings() const {
     orgola::Settings settings;
@@ -256,8 +261,7 @@ void TForm1::fitFrameToOuterSize() {
 // In each option group only the checked option is a tab stop; all of them take the focus by
 // mouse.
 void TForm1::updateTabStops() {
-    for (QRadioButton* option : {ui->RBakarui, ui->RBkurai, ui->RBsinai, ui->RB2313, ui->RB45,
-                                 ui->RBtomori, ui->RBhidaspx}) {
+    for (QRadioButton* option : options()) {
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }

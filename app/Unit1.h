@@ -2,6 +2,7 @@
 
 #include <QScrollArea>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@ namespace Ui {
 class TForm1;
 }
 class QLabel;
+class QRadioButton;
 class UserInteraction;
 
 // The settings window. Its controls hold every setting; the handlers read them straight from
@@ -48,7 +50,8 @@ private:
     void updateScrollRange();
     void updateTabStops();
     void focusFirstTabStop();
-    bool runHandler(const std::function<void()>& body);
+    void runHandler(const std::function<void()>& body);
+    std::array<QRadioButton*, 7> options() const;
 
     std::unique_ptr<Ui::TForm1> ui;
     QString applicationTitle_;

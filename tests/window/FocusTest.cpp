@@ -57,15 +57,9 @@ TEST_P(TabCycleTest, VisitsTheCheckedOptionsAndTheFields) {
     EXPECT_TRUE(interaction.events.empty());
 }
 
-const std::string kDefaults =
-    "745\r\n210\r\n283\r\n172\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nFALSE\r\n1\r\n0"
-    "\r\n";
-const std::string kOthersChecked =
-    "745\r\n210\r\n283\r\n172\r\nFALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\n1\r\n0"
-    "\r\n";
-const std::string kHiddenChecked =
-    "745\r\n210\r\n283\r\n172\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nFALSE\r\nFALSE\r\nTRUE\r\n1\r\n0"
-    "\r\n";
+const std::string kDefaults = settingsLines();
+const std::string kOthersChecked = settingsLines("1", "0", "FTFTFTF");
+const std::string kHiddenChecked = settingsLines("1", "0", "TFTFFFT");
 
 INSTANTIATE_TEST_SUITE_P(
     Options, TabCycleTest,

@@ -20,8 +20,6 @@ long peakResidentKiB() {
     return usage.ru_maxrss;
 }
 
-const std::string kTail = "TRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nFALSE\r\n";
-
 struct HostileCase {
     const char* name;
     std::function<void(const std::string& path)> make;
@@ -83,10 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"*"},
                     "1"},
         HostileCase{"InvalidCodePage932",
-                    [](const std::string& path) {
-                        write(path,
-                              "745\r\n210\r\n283\r\n172\r\n" + kTail + "\x81\x20\xa0\r\n0\r\n");
-                    },
+                    [](const std::string& path) { write(path, settingsLines("\x81\x20\xa0")); },
                     {},
                     "\xef\xbf\xbd \xef\xbf\xbd"},
         HostileCase{"TenMegabyteLine",
@@ -95,13 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {notInteger(std::string(256, '1') + "…")},
                     "1"},
-        HostileCase{"TenMegabyteRepeatCount",
-                    [](const std::string& path) {
-                        write(path, "745\r\n210\r\n283\r\n172\r\n" + kTail +
-                                        std::string(10 << 20, '3') + "\r\n0\r\n");
-                    },
-                    {},
-                    std::string(32767, '3')},  // as much as an edit field holds
+        HostileCase{
+            "TenMegabyteRepeatCount",
+            [](const std::string& path) { write(path, settingsLines(std::string(10 << 20, '3'))); },
+            {},
+            std::string(32767, '3')},  // as much as an edit field holds
         HostileCase{"NoLineEndAtAll",
                     [](const std::string& path) { write(path, std::string(64 << 20, '5')); },
                     {notInteger(std::string(256, '5') + "…")},
@@ -112,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "1"},
         HostileCase{"TenThousandLines",
                     [](const std::string& path) {
-                        std::string bytes = "745\r\n210\r\n283\r\n172\r\n" + kTail + "7\r\n0\r\n";
+                        std::string bytes = settingsLines("7");
                         for (int i = 13; i < 10'000; ++i) {
                             bytes += "junk line " + std::to_string(i) + "\r\n";
                         }

@@ -35,27 +35,39 @@ ShownBox answerBox(const std::function<void()>& show) {
     return seen;
 }
 
-TEST(ModalInteraction, ErrorBoxHasTheStopIconOneOkAndTheTitle) {
-    ModalInteraction interaction;
-    const ShownBox box = answerBox(
-        [&] { interaction.showError(nullptr, "orgola_s", "'<b>1</b>' は整数ではありません."); });
-    ASSERT_TRUE(box.shown);
-    EXPECT_EQ(box.icon, QMessageBox::Critical);
-    EXPECT_EQ(box.buttons, QMessageBox::Ok);
-    EXPECT_EQ(box.title, "orgola_s");
-    EXPECT_EQ(box.text, "'<b>1</b>' は整数ではありません.");
-    EXPECT_EQ(box.format, Qt::PlainText);  // a typed "<b>" shows as typed
+struct BoxCase {
+    const char* name;
+    void (ModalInteraction::*show)(QWidget*, const QString&, const QString&);
+    QMessageBox::Icon icon;
+    const char* text;
+};
+
+void PrintTo(const BoxCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST(ModalInteraction, CompletionMessageIsAPlainBoxWithOneOk) {
+class ModalInteractionTest : public ::testing::TestWithParam<BoxCase> {};
+
+// One OK button, the title as caption, and the text as given: a typed "<b>" shows as typed.
+TEST_P(ModalInteractionTest, ShowsTheBoxWithOneOkAndTheTitle) {
     ModalInteraction interaction;
-    const ShownBox box = answerBox(
-        [&] { interaction.showMessage(nullptr, "orgola_s", "orgolaの設定が終わりました"); });
+    const QString text = QString::fromUtf8(GetParam().text);
+    const ShownBox box =
+        answerBox([&] { (interaction.*GetParam().show)(nullptr, "orgola_s", text); });
     ASSERT_TRUE(box.shown);
-    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.icon, GetParam().icon);
     EXPECT_EQ(box.buttons, QMessageBox::Ok);
     EXPECT_EQ(box.title, "orgola_s");
-    EXPECT_EQ(box.text, "orgolaの設定が終わりました");
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.format, Qt::PlainText);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, ModalInteractionTest,
+    ::testing::Values(BoxCase{"Error", &ModalInteraction::showError, QMessageBox::Critical,
+                              "'<b>1</b>' は整数ではありません."},
+                      BoxCase{"Completion", &ModalInteraction::showMessage, QMessageBox::NoIcon,
+                              "orgolaの設定が終わりました"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -108,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "RBkurai"},
         // The hidden option clears both visible ones, and the focus starts in the count.
         StartUpCase{"HiddenOptionChecked",
-                    "745\r\n210\r\n283\r\n172\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nFALSE\r\n"
-                    "FALSE\r\nTRUE\r\n1\r\n125\r\n",
+                    settingsLines("1", "125", "TFTFFFT"),
                     {},
                     kDefaultFrame,
                     {"RB2313", "RBtomori", "RBsinai"},

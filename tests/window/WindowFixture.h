@@ -24,6 +24,19 @@ inline void PrintTo(const QRect& rect, std::ostream* out) {
 
 namespace orgola::test {
 
+// The 13 lines of a settings file as the program writes them: the window description's
+// rectangle, the seven options as "T"/"F" letters (RB2313, RB45, RBtomori, RBhidaspx, RBakarui,
+// RBkurai, RBsinai), then the two texts.
+inline std::string settingsLines(const std::string& repeatCount = "1",
+                                 const std::string& delay = "0",
+                                 const std::string& options = "TFTFTFF") {
+    std::string lines = "745\r\n210\r\n283\r\n172\r\n";
+    for (const char option : options) {
+        lines += option == 'T' ? "TRUE\r\n" : "FALSE\r\n";
+    }
+    return lines + repeatCount + "\r\n" + delay + "\r\n";
+}
+
 // A window started in a fresh folder (its base directory), with every box answered and
 // recorded.
 class WindowTest : public ::testing::Test {
@@ -37,14 +50,6 @@ protected:
     ~WindowTest() override {
         form.reset();
         [[maybe_unused]] const int ignored = ::chdir(previousDirectory_);
-    }
-
-    // The settings file of the window description's defaults, as the program writes it.
-    static std::string settingsLines(const std::string& repeatCount = "1",
-                                     const std::string& delay = "0") {
-        return "745\r\n210\r\n283\r\n172\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\nFALSE\r\n"
-               "FALSE\r\n" +
-               repeatCount + "\r\n" + delay + "\r\n";
     }
 
     void writeSettings(const std::string& bytes) { writeBytes(settingsPath(), bytes); }
