@@ -1,35 +1,19 @@
 #include "TSpinButton.h"
 
-#include <QBitmap>
-#include <QPixmap>
-#include <QToolButton>
-
-namespace {
-
-// The glyph files draw their margin in olive, which stands for transparent.
-QIcon glyph(const QString& path) {
-    QPixmap pixmap(path);
-    pixmap.setMask(pixmap.createMaskFromColor(QColor(128, 128, 0)));
-    return QIcon(pixmap);
-}
-
-QToolButton* half(QWidget* parent, const QString& glyphPath) {
-    auto* button = new QToolButton(parent);
-    button->setIcon(glyph(glyphPath));
-    button->setIconSize(QSize(9, 6));
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-}  // namespace
+#include "SpinHalfButton.h"
 
 TSpinButton::TSpinButton(QWidget* parent)
     : QWidget(parent),
-      up_(half(this, QStringLiteral(":/glyphs/SpinUp.xpm"))),
-      down_(half(this, QStringLiteral(":/glyphs/SpinDown.xpm"))) {
+      up_(new SpinHalfButton(QStringLiteral(":/glyphs/SpinUp.xpm"), this)),
+      down_(new SpinHalfButton(QStringLiteral(":/glyphs/SpinDown.xpm"), this)) {
     setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, &TSpinButton::upClick);
-    connect(down_, &QToolButton::clicked, this, &TSpinButton::downClick);
+    connect(up_, &SpinHalfButton::step, this, &TSpinButton::upClick);
+    connect(down_, &SpinHalfButton::step, this, &TSpinButton::downClick);
+}
+
+void TSpinButton::endPress() {
+    up_->endPress();
+    down_->endPress();
 }
 
 void TSpinButton::resizeEvent(QResizeEvent* event) {

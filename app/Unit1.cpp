@@ -63,6 +63,10 @@ TForm1::TForm1(const QString& applicationTitle, UserInteraction& interaction, QW
 
     connect(ui->Panel1, &TPanel::clicked, this, &TForm1::Panel1Click);
     connect(ui->Panel2, &TPanel::clicked, this, &TForm1::Panel2Click);
+    connect(ui->SpinButton1, &TSpinButton::upClick, this, &TForm1::SpinButton1UpClick);
+    connect(ui->SpinButton1, &TSpinButton::downClick, this, &TForm1::SpinButton1DownClick);
+    connect(ui->SpinButton2, &TSpinButton::upClick, this, &TForm1::SpinButton2UpClick);
+    connect(ui->SpinButton2, &TSpinButton::downClick, this, &TForm1::SpinButton2DownClick);
     focusWatch_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
             if (old == ui->Ejikan && now != nullptr && now->window() == this) {
@@ -143,6 +147,43 @@ void TForm1::Panel2Click() {
     });
 }
 
+void TForm1::SpinButton1UpClick() {
+    stepDelay(orgola::StepDirection::Up);
+}
+
+void TForm1::SpinButton1DownClick() {
+    stepDelay(orgola::StepDirection::Down);
+}
+
+void TForm1::SpinButton2UpClick() {
+    stepRepeatCount(orgola::StepDirection::Up);
+}
+
+void TForm1::SpinButton2DownClick() {
+    stepRepeatCount(orgola::StepDirection::Down);
+}
+
+// A step that fails ends the press that caused it, so a held spin button shows its error once.
+void TForm1::stepDelay(orgola::StepDirection direction) {
+    const bool stepped = runHandler([this, direction] {
+        ui->Ejikan->setText(fromUtf8(orgola::steppedDelay(toUtf8(ui->Ejikan->text()), direction)));
+        henkan();
+    });
+    if (!stepped) {
+        ui->SpinButton1->endPress();
+    }
+}
+
+void TForm1::stepRepeatCount(orgola::StepDirection direction) {
+    const bool stepped = runHandler([this, direction] {
+        ui->Ekai->setText(
+            fromUtf8(orgola::steppedRepeatCount(toUtf8(ui->Ekai->text()), direction)));
+    });
+    if (!stepped) {
+        ui->SpinButton2->endPress();
+    }
+}
+
 void TForm1::henkan() {
     setCaption(ui->Label4, fromUtf8(orgola::delayDisplayText(toUtf8(ui->Ejikan->text()))));
 }
@@ -151,9 +192,9 @@ void TForm1::ini_hozon() {
     orgola::saveSettings(baseDirectory_ + orgola::kSettingsFileName, currentSettings());
 }
 
-void TForm1::runHandler(const std::function<void()>& body) {
+bool TForm1::runHandler(const std::function<void()>& body) {
     // Before the window is shown (start-up) the box stands on its own.
-    ::runHandler(interaction_, isVisible() ? this : nullptr, applicationTitle_, body);
+    return ::runHandler(interaction_, isVisible() ? this : nullptr, applicationTitle_, body);
 }
 
 // Controls and settings

@@ -8,12 +8,14 @@
 #include <string>
 
 #include "Settings.h"
+#include "ValueSteps.h"
 
 namespace Ui {
 class TForm1;
 }
 class QLabel;
 class QRadioButton;
+class TSpinButton;
 class UserInteraction;
 
 // The settings window. Its controls hold every setting; the handlers read them straight from
@@ -28,10 +30,14 @@ public:
     ~TForm1() override;
 
     // The event handlers. Each shows its own failure in the error box; the window stays open.
-    void FormCreate();   // base directory, settings file, delay display
-    void EjikanExit();   // the focus left the delay field for another control of this window
-    void Panel1Click();  // 終了: save the settings and close
-    void Panel2Click();  // 設定: write upload.bat, confirm, save the settings and close
+    void FormCreate();          // base directory, settings file, delay display
+    void EjikanExit();          // the focus left the delay field for another control of this window
+    void Panel1Click();         // 終了: save the settings and close
+    void Panel2Click();         // 設定: write upload.bat, confirm, save the settings and close
+    void SpinButton1UpClick();  // delay up by 2 seconds
+    void SpinButton1DownClick();  // delay down by 2 seconds, not below 0
+    void SpinButton2UpClick();    // repeat count up by 1
+    void SpinButton2DownClick();  // repeat count down by 1, not below 1
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,7 +56,9 @@ private:
     void updateScrollRange();
     void updateTabStops();
     void focusFirstTabStop();
-    void runHandler(const std::function<void()>& body);
+    bool runHandler(const std::function<void()>& body);
+    void stepDelay(orgola::StepDirection direction);
+    void stepRepeatCount(orgola::StepDirection direction);
     std::array<QRadioButton*, 7> options() const;
 
     std::unique_ptr<Ui::TForm1> ui;

@@ -4,6 +4,7 @@
 #include <QInputMethodQueryEvent>
 #include <QToolButton>
 
+#include "SpinHalfButton.h"
 #include "TSpinButton.h"
 #include "WindowFixture.h"
 

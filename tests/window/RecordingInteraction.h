@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <string>
@@ -10,7 +12,9 @@
 
 namespace orgola::test {
 
-// Answers every box at once and records what the window showed and how long it paused.
+// Answers every box and records what the window showed and how long it paused. An error box
+// answers at once, or after keeping the event loop running for errorBoxOpenFor, as a modal box
+// does while the user reads it.
 class RecordingInteraction : public UserInteraction {
 public:
     struct Event {
@@ -22,6 +26,11 @@ public:
 
     void showError(QWidget* parent, const QString& title, const QString& text) override {
         events.push_back({"error", text.toStdString(), title.toStdString(), parent != nullptr});
+        if (errorBoxOpenFor.count() > 0) {
+            QEventLoop box;
+            QTimer::singleShot(errorBoxOpenFor, &box, &QEventLoop::quit);
+            box.exec();
+        }
     }
     void showMessage(QWidget* parent, const QString& title, const QString& text) override {
         events.push_back({"message", text.toStdString(), title.toStdString(), parent != nullptr});
@@ -40,6 +49,7 @@ public:
     }
 
     std::vector<Event> events;
+    std::chrono::milliseconds errorBoxOpenFor{0};
 };
 
 }  // namespace orgola::test
