@@ -17,6 +17,7 @@ for group in "$@"; do
                 libbenchmark-dev        # benchmarks
                 clang-format            # the source format check
                 xvfb openbox            # a virtual display with a window manager
+                xdotool                 # clicks for the program run as a person would
             ) ;;
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and the sanitizers' runtime
         screenshot) packages+=(xvfb openbox imagemagick) ;;

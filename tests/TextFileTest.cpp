@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +8,7 @@
 
 #include "CaughtError.h"
 #include "Error.h"
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "TextFile.h"
 
@@ -163,33 +162,13 @@ TEST(TextFile, APipeWithoutAPeerNeverHangs) {
               "I/O エラー (" + std::to_string(10000 + ENXIO) + ")");
 }
 
-// A file size limit makes the write fail half-way, as a full disk does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    sighandler_t previousHandler_;
-};
-
 TEST(WriteTextFile, AFailedWriteKeepsThePreviousFileWhole) {
     test::TempFolder folder;
     const std::string previous = "745\r\n210\r\n283\r\n172\r\n";
     test::writeBytes(folder.file("orgola_s.ini"), previous);
     const std::size_t descriptors = openDescriptorCount();
     {
-        FileSizeLimit limit(10);
+        test::FileSizeLimit limit(10);
         EXPECT_EQ(test::errorMessageOf(
                       [&] { writeTextFile(folder.file("orgola_s.ini"), {std::string(100, '9')}); }),
                   "ディスクがいっぱいです");

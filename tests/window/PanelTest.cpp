@@ -151,6 +151,8 @@ TEST_F(WindowTest, SetThatCannotWriteTheScriptKeepsTheRoundedDelayAndTheWindow) 
     EXPECT_EQ(field("Ejikan")->text().toStdString(), "12");
     EXPECT_EQ(caption("Label4").toStdString(), "0 分 13 秒後に鳴る");
     EXPECT_EQ(readBytes(settingsPath()), settingsBefore);
+    EXPECT_TRUE(std::filesystem::is_empty(scriptPath())) << "the folder is left as it was";
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"orgola_s.ini", "upload.bat"}));
 }
 
 TEST_F(WindowTest, SetThatCannotSaveTheSettingsKeepsTheScriptAndTheWindow) {
