@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running orgola_s need, when any is missing:
 # as root directly, otherwise through sudo. "tests" adds what the tests need, "fuzz" what
-# scripts/fuzz.sh needs, "screenshot" what scripts/screenshot.sh needs.
+# scripts/fuzz.sh needs, "screenshot" what scripts/screenshot.sh needs, "package" what building
+# and checking the .deb needs.
 set -euo pipefail
 
 packages=(
@@ -21,6 +22,7 @@ for group in "$@"; do
             ) ;;
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and the sanitizers' runtime
         screenshot) packages+=(xvfb openbox imagemagick) ;;
+        package) packages+=(dpkg-dev desktop-file-utils appstream) ;;  # .deb and its checks
         *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done
