@@ -8,16 +8,17 @@
 namespace {
 
 // The glyph files draw their margin in olive, which stands for transparent.
-QIcon glyph(const QString& path) {
-    QPixmap pixmap(path);
+QIcon glyph(const char* const xpm[]) {
+    QPixmap pixmap(xpm);
     pixmap.setMask(pixmap.createMaskFromColor(QColor(128, 128, 0)));
     return QIcon(pixmap);
 }
 
 }  // namespace
 
-SpinHalfButton::SpinHalfButton(const QString& glyphPath, QWidget* parent) : QToolButton(parent) {
-    setIcon(glyph(glyphPath));
+SpinHalfButton::SpinHalfButton(const char* const glyphXpm[], QWidget* parent)
+    : QToolButton(parent) {
+    setIcon(glyph(glyphXpm));
     setIconSize(QSize(9, 6));
     setFocusPolicy(Qt::NoFocus);
     repeatTimer_.setSingleShot(true);

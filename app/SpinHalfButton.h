@@ -13,7 +13,8 @@ public:
     static constexpr int kFirstRepeatMs = 400;
     static constexpr int kRepeatMs = 100;
 
-    SpinHalfButton(const QString& glyphPath, QWidget* parent);
+    // glyphXpm: the arrow, an XPM image compiled in.
+    SpinHalfButton(const char* const glyphXpm[], QWidget* parent);
 
     // Ends the current press: the half shows released and neither repeats nor clicks until it is
     // pressed again.

@@ -2,10 +2,14 @@
 
 #include "SpinHalfButton.h"
 
+// The arrow glyphs, compiled in: loading image files would start the image format plugins.
+#include "SpinDown.xpm"
+#include "SpinUp.xpm"
+
 TSpinButton::TSpinButton(QWidget* parent)
     : QWidget(parent),
-      up_(new SpinHalfButton(QStringLiteral(":/glyphs/SpinUp.xpm"), this)),
-      down_(new SpinHalfButton(QStringLiteral(":/glyphs/SpinDown.xpm"), this)) {
+      up_(new SpinHalfButton(SpinUp, this)),
+      down_(new SpinHalfButton(SpinDown, this)) {
     setFocusPolicy(Qt::NoFocus);
     connect(up_, &SpinHalfButton::step, this, &TSpinButton::upClick);
     connect(down_, &SpinHalfButton::step, this, &TSpinButton::downClick);

@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <QIcon>
 
+#include "ApplicationIcon.h"
 #include "ApplicationTitle.h"
 #include "FontFallbacks.h"
 #include "ModalInteraction.h"
@@ -9,11 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orgola.OrgolaSettings"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/orgola_s_%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(applicationIcon());
     installFontFallbacks();
     ModalInteraction interaction;
     TForm1 Form1(applicationTitle(QCoreApplication::applicationFilePath()), interaction);

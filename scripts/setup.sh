@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and running orgola_s need, when any is missing:
 # as root directly, otherwise through sudo. "tests" adds what the tests need, "fuzz" what
 # scripts/fuzz.sh needs, "screenshot" what scripts/screenshot.sh needs, "package" what building
-# and checking the .deb needs.
+# and checking the .deb needs, "bench" what scripts/startup-bench.sh needs.
 set -euo pipefail
 
 packages=(
@@ -23,6 +23,7 @@ for group in "$@"; do
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and the sanitizers' runtime
         screenshot) packages+=(xvfb openbox imagemagick) ;;
         package) packages+=(dpkg-dev desktop-file-utils appstream) ;;  # .deb and its checks
+        bench) packages+=(xvfb xdotool time procps bc) ;;  # scripts/startup-bench.sh
         *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done
