@@ -21,7 +21,7 @@ for group in "$@"; do
                 xdotool                 # clicks for the program run as a person would
             ) ;;
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and the sanitizers' runtime
-        screenshot) packages+=(xvfb openbox imagemagick) ;;
+        screenshot) packages+=(xvfb openbox xdotool imagemagick) ;;
         package) packages+=(dpkg-dev desktop-file-utils appstream) ;;  # .deb and its checks
         bench) packages+=(xvfb xdotool time procps bc) ;;  # scripts/startup-bench.sh
         *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
