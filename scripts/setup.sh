@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and running orgola_s need, when any is missing:
 # as root directly, otherwise through sudo. "tests" adds what the tests need, "fuzz" what
 # scripts/fuzz.sh needs, "screenshot" what scripts/screenshot.sh needs, "package" what building
-# and checking the .deb needs, "bench" what scripts/startup-bench.sh needs.
+# and checking the .deb needs, "bench" what scripts/startup-bench.sh needs, "windows" what
+# scripts/windows-test.sh needs.
 set -euo pipefail
 
 packages=(
@@ -24,6 +25,7 @@ for group in "$@"; do
         screenshot) packages+=(xvfb openbox xdotool imagemagick) ;;
         package) packages+=(dpkg-dev desktop-file-utils appstream) ;;  # .deb and its checks
         bench) packages+=(xvfb xdotool time procps bc) ;;  # scripts/startup-bench.sh
+        windows) packages+=(g++-mingw-w64-x86-64 wine64 googletest) ;;  # scripts/windows-test.sh
         *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

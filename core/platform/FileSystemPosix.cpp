@@ -133,24 +133,24 @@ std::string currentDirectory() {
     return buffer.data();
 }
 
-FileReader::FileReader(const std::string& path) : descriptor_(openWithoutWaiting(path, O_RDONLY)) {
-    if (descriptor_ < 0) {
+FileReader::FileReader(const std::string& path) : handle_(openWithoutWaiting(path, O_RDONLY)) {
+    if (handle_ < 0) {
         throwFileError(errno, path);
     }
     struct stat info {};
-    if (::fstat(descriptor_, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(descriptor_);
+    if (::fstat(static_cast<int>(handle_), &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(static_cast<int>(handle_));
         throw Error::file(windowsErrorCode(EISDIR));
     }
 }
 
 FileReader::~FileReader() {
-    ::close(descriptor_);
+    ::close(static_cast<int>(handle_));
 }
 
 std::size_t FileReader::read(char* buffer, std::size_t size) {
     for (;;) {
-        const ssize_t got = ::read(descriptor_, buffer, size);
+        const ssize_t got = ::read(static_cast<int>(handle_), buffer, size);
         if (got >= 0) {
             return static_cast<std::size_t>(got);
         }
