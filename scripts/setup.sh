@@ -23,7 +23,7 @@ for group in "$@"; do
             ) ;;
         fuzz) packages+=(clang libclang-rt-14-dev) ;;  # libFuzzer and the sanitizers' runtime
         screenshot) packages+=(xvfb openbox xdotool imagemagick) ;;
-        package) packages+=(dpkg-dev desktop-file-utils appstream) ;;  # .deb and its checks
+        package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;  # .deb and its checks
         bench) packages+=(xvfb xdotool time procps bc) ;;  # scripts/startup-bench.sh
         windows) packages+=(g++-mingw-w64-x86-64 wine64 googletest) ;;  # scripts/windows-test.sh
         *) echo "setup.sh: unknown group '$group'" >&2; exit 2 ;;
