@@ -1,6 +1,8 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "Error.h"
 #include "FileSystem.h"

@@ -16,6 +16,13 @@ const std::string kDiskFull = "error: ディスクがいっぱいです.";
 // a few bytes, and a real file system of 64 KiB, filled to the last block (needs root).
 enum class FullDisk { FileSizeLimit, SmallFileSystem };
 
+std::string nameOf(FullDisk disk) {
+    return disk == FullDisk::FileSizeLimit ? "FileSizeLimit" : "SmallFileSystem";
+}
+void PrintTo(FullDisk disk, std::ostream* out) {
+    *out << nameOf(disk);
+}
+
 class FullDiskTest : public WindowTest, public ::testing::WithParamInterface<FullDisk> {
 protected:
     ~FullDiskTest() override {
@@ -83,11 +90,7 @@ TEST_P(FullDiskTest, SetAndExitFailWithTheWindowOpenAndLoseNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Disks, FullDiskTest,
                          ::testing::Values(FullDisk::FileSizeLimit, FullDisk::SmallFileSystem),
-                         [](const auto& info) {
-                             return info.param == FullDisk::FileSizeLimit
-                                        ? std::string("FileSizeLimit")
-                                        : std::string("SmallFileSystem");
-                         });
+                         [](const auto& info) { return nameOf(info.param); });
 
 TEST_F(WindowTest, ABaseFolderRemovedWhileOpenIsReportedAndTheWindowStays) {
     writeSettings(settingsLines("3", "13"));
