@@ -96,15 +96,15 @@ TEST_F(SpinButtonTest, HeldOverTheHalfItRepeatsUntilReleased) {
     SpinHalfButton* up = half("SpinButton1", true);
     press(up);
     EXPECT_TRUE(up->isDown());
-    QTest::qWait(350);
+    QTest::qWait(250);
     EXPECT_EQ(text("Ejikan"), "0") << "no repeat before 400 ms";
-    QTest::qWait(650);  // 1,000 ms held: repeats at 400, 500, ..., 1,000 ms at most
+    QTest::qWait(750);  // 1,000 ms held: repeats at 400, 500, ..., 1,000 ms at most
     release(up);
     EXPECT_FALSE(up->isDown());
 
     // The repeats and the release's own click, each a step of 2.
     const int steps = field("Ejikan")->text().toInt() / 2;
-    EXPECT_GE(steps, 1 + 3);
+    EXPECT_GE(steps, 1 + 2);  // a busy machine may delay a few repeats
     EXPECT_LE(steps, 1 + 7);
     EXPECT_EQ(display(), delayDisplayText(text("Ejikan")));
 
