@@ -60,14 +60,11 @@ void SpinHalfButton::mouseReleaseEvent(QMouseEvent* event) {
 // The timer is stopped while the click runs, so a box the click opens cannot let further clicks
 // in behind it.
 void SpinHalfButton::repeat() {
-    if (!held_ || pressEnded_) {
-        return;
-    }
     QPointer<SpinHalfButton> alive(this);
     if (isDown()) {  // down exactly while the pointer is over the half
         emit step();
     }
-    if (alive && held_ && !pressEnded_) {
+    if (alive && held_ && !pressEnded_) {  // the click neither released nor ended the press
         repeatTimer_.start(kRepeatMs);
     }
 }

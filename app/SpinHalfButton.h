@@ -10,9 +10,6 @@
 class SpinHalfButton : public QToolButton {
     Q_OBJECT
 public:
-    static constexpr int kFirstRepeatMs = 400;
-    static constexpr int kRepeatMs = 100;
-
     // glyphXpm: the arrow, an XPM image compiled in.
     SpinHalfButton(const char* const glyphXpm[], QWidget* parent);
 
@@ -30,7 +27,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void repeat();
+    static constexpr int kFirstRepeatMs = 400;
+    static constexpr int kRepeatMs = 100;
+
+    void repeat();  // the repeat timer runs only during a press, wherever the pointer is
 
     QTimer repeatTimer_;
     bool held_ = false;        // the left button went down on this half and is not released

@@ -15,7 +15,6 @@ class TForm1;
 }
 class QLabel;
 class QRadioButton;
-class TSpinButton;
 class UserInteraction;
 
 // The settings window. Its controls hold every setting; the handlers read them straight from

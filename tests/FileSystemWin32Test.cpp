@@ -11,6 +11,7 @@
 #include "SettingsFile.h"
 #include "TempFolder.h"
 #include "TextFile.h"
+#include "WorkingFolder.h"
 
 // What only Windows has: files held open without sharing, drive roots, and the conversions
 // through Windows' own code page functions.
@@ -20,24 +21,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::string& path) : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(path);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
-
 TEST(BaseDirectoryOnWindows, IsTheCurrentFolderWithABackslash) {
     test::TempFolder folder;
     {
-        WorkingFolder inside(folder.path());
+        test::WorkingFolder inside(folder.path());
         EXPECT_EQ(baseDirectory(), folder.path() + "\\");
     }
-    WorkingFolder root("C:\\");
+    test::WorkingFolder root("C:\\");
     EXPECT_EQ(baseDirectory(), "C:\\");  // a drive's root keeps its one backslash
 }
 

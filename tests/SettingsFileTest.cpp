@@ -11,6 +11,7 @@
 #include "Error.h"
 #include "SettingsFile.h"
 #include "TempFolder.h"
+#include "WorkingFolder.h"
 
 namespace orgola {
 namespace {
@@ -182,33 +183,21 @@ TEST(SettingsFile, AMissingFileChangesNothing) {
     EXPECT_EQ(settings, Settings{});
 }
 
-// Runs in a folder for the length of a test and returns to where it was.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::string& path) : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(path);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
-
 #ifndef _WIN32  // Windows: FileSystemWin32Test.cpp
 TEST(BaseDirectory, IsTheCurrentFolderWithASeparator) {
     test::TempFolder folder;
     {
-        WorkingFolder inside(folder.path());
+        test::WorkingFolder inside(folder.path());
         EXPECT_EQ(baseDirectory(), folder.path() + "/");
     }
-    WorkingFolder root("/");
+    test::WorkingFolder root("/");
     EXPECT_EQ(baseDirectory(), "//");  // appended whatever the folder ends with
 }
 
 TEST(BaseDirectory, AFolderRemovedUnderneathIsABadName) {
     test::TempFolder folder;
     std::filesystem::create_directory(folder.file("gone"));
-    WorkingFolder inside(folder.file("gone"));
+    test::WorkingFolder inside(folder.file("gone"));
     std::filesystem::remove(folder.file("gone"));
     EXPECT_EQ(test::errorMessageOf([] { baseDirectory(); }), "不正なファイル名です");
 }
